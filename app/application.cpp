@@ -1,0 +1,45 @@
+#include "app/application.h"
+
+#include "app/windows.h"
+#include "main_window/form1.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+namespace app {
+
+namespace {
+std::function<void()> &quitHook()
+{
+    static std::function<void()> hook = [] { QCoreApplication::exit(0); };
+    return hook;
+}
+} // namespace
+
+void initialise()
+{
+    // The windows are drawn for an 8 pt "MS Sans Serif"; map it to a metric-compatible family.
+    QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial"});
+    QApplication::setApplicationName("Flebika");
+    QApplication::setWindowIcon(QIcon(":/flebika/icon.png"));
+    // The program ends by its own rule (see windows.cpp), not when Qt sees the last window close.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void start()
+{
+    form<Form1>();
+}
+
+void End()
+{
+    quitHook()();
+}
+
+void setQuitHook(std::function<void()> hook)
+{
+    quitHook() = std::move(hook);
+}
+
+} // namespace app

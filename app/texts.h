@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace app {
+
+// Today's date in the user's short date format.
+QString todayText();
+// A whole number as plain digits.
+QString intText(qint16 number);
+// A fraction with the user's decimal separator, shortest form, no trailing zeros ("0,5", "10").
+QString floatText(float number);
+
+} // namespace app

@@ -1,0 +1,11 @@
+#include "app/application.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    app::initialise();
+    app::start();
+    return application.exec();
+}
