@@ -23,6 +23,12 @@ int &endCount()
 
 void setUpProgram()
 {
+    // The headless platform warns about window operations it has no use for.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (!text.startsWith("This plugin does not support"))
+                previous(type, context, text);
+        });
     app::initialise();
     app::setMessageHook([](const QString &text) { messages() << text; });
     app::setQuitHook([] { ++endCount(); });
