@@ -2,7 +2,8 @@
 # Installs what building, running and testing need on Debian or Ubuntu, when something is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
+    qt6-translations-l10n)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace app {
 
@@ -23,6 +25,10 @@ void initialise()
     QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial"});
     QApplication::setApplicationName("Flebika");
     QApplication::setWindowIcon(QIcon(":/flebika/icon.png"));
+    // Every text of the interface is Russian, Qt's own ones too (a text box's context menu).
+    auto *translator = new QTranslator(qApp);
+    if (translator->load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     // The program ends by its own rule (see windows.cpp), not when Qt sees the last window close.
     QApplication::setQuitOnLastWindowClosed(false);
 }
