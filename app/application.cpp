@@ -7,6 +7,12 @@
 #include <QFont>
 #include <QIcon>
 
+// The pictures are compiled into a static library, whose registration nothing else pulls in.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(flebika);
+}
+
 namespace app {
 
 namespace {
@@ -19,6 +25,7 @@ std::function<void()> &quitHook()
 
 void initialise()
 {
+    registerResources();
     // The windows are drawn for an 8 pt "MS Sans Serif"; map it to a metric-compatible family.
     QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial"});
     QApplication::setApplicationName("Flebika");
