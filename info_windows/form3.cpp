@@ -10,6 +10,9 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     app::applyLook(this);
+    // The window definition cannot keep a carriage return: the texts' line breaks are CR LF.
+    for (QLabel *label : std::initializer_list<QLabel *>{ui.Label19, ui.Label1})
+        label->setText(label->text().replace('\n', QLatin1String("\r\n")));
     // The schedule text names the training page that a click on it opens.
     ui.Label18->setText(ui.Label18->text().arg(QLatin1String(links::trainingPage)));
 
