@@ -9,6 +9,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+// The pictures are compiled into a static library, whose registration nothing else pulls in.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(flebika);
+}
+
 namespace app {
 
 namespace {
@@ -21,6 +27,7 @@ std::function<void()> &quitHook()
 
 void initialise()
 {
+    registerResources();
     // The windows are drawn for an 8 pt "MS Sans Serif"; map it to a metric-compatible family.
     QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial"});
     QApplication::setApplicationName("Flebika");
