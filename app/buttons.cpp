@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace {
 
@@ -68,6 +69,37 @@ void WrapOptionButton::paintEvent(QPaintEvent *)
 bool WrapOptionButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
+}
+
+void WrapPushButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    painter.drawItemText(rect().adjusted(margin, 0, -margin, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                         palette(), isEnabled(), caption, QPalette::ButtonText);
+}
+
+void CaptionFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    // An etched line: a shadow line with a light one below and to the right of it.
+    const QRect line = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(line);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(line.translated(1, 1));
+
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)

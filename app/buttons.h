@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 // Controls that behave as the windows' definitions expect: a check box or option button whose
@@ -19,6 +21,16 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 };
 
+// A command button whose caption wraps onto a second line when it is wider than the button.
+class WrapPushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 class WrapOptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -27,6 +39,17 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
+};
+
+// A frame whose line runs through the middle of its caption, the classic Windows look: controls
+// placed close under a large caption stay clear of the line.
+class CaptionFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A label or a picture with click handling: a press and release of the left button on it.

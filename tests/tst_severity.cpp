@@ -1,0 +1,109 @@
+#include "app/windows.h"
+#include "tests/testsupport.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+using app::WindowId;
+
+namespace
+{
+
+QAbstractButton *button(WindowId id, const QString &name)
+{
+    return testing::control<QAbstractButton>(app::loadWindow(id), qPrintable(name));
+}
+
+// Clicks the severity window's controls named in turn, separated by blanks.
+void clickAll(const QString &names)
+{
+    for (const QString &name : names.split(' ', Qt::SkipEmptyParts))
+        testing::click(button(WindowId::Severity, name));
+}
+
+QString vcssText()
+{
+    return testing::control<QLineEdit>(app::loadWindow(WindowId::Severity), "TextVCSS")->text();
+}
+
+// Opens the severity window from the main window's menu, as the user does.
+void openSeverity()
+{
+    testing::control<QAction>(app::loadWindow(WindowId::Main), "SuperCeap")->trigger();
+}
+
+} // namespace
+
+class TestSeverity : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testing::setUpProgram(); }
+    void init() { testing::resetProgram(); }
+
+    void total_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("design state") << "CommandVCSS"
+                                      << "0";
+        QTest::newRow("all three") << "OptionPain3 OptionVaric_veins3 OptionEdema3 OptionSkin_pig3 "
+                                      "OptionInflam3 OptionInduration3 OptionNoUlcer3 "
+                                      "OptionAcUlcerDuration3 OptionUlcerSize3 "
+                                      "OptionCompressTHer3 CommandVCSS"
+                                   << "30";
+        QTest::newRow("some items") << "OptionPain2 OptionVaric_veins1 OptionEdema3 CommandVCSS"
+                                    << "6";
+        QTest::newRow("changed after the press") << "OptionPain3 CommandVCSS OptionPain1"
+                                                 << "3";
+        QTest::newRow("clear") << "OptionPain3 CommandVCSS CommandCleanTextVCSS"
+                               << "0";
+        QTest::newRow("clear selects option 0") << "OptionPain3 CommandCleanTextVCSS CommandVCSS"
+                                                << "0";
+        QTest::newRow("fifth ulcer option keeps the ulcer score")
+            << "OptionUlcerSize3 CommandVCSS Option1 OptionPain1 CommandVCSS"
+            << "4";
+        QTest::newRow("clear forgets the kept score")
+            << "OptionUlcerSize3 CommandVCSS CommandCleanTextVCSS Option1 CommandVCSS"
+            << "0";
+    }
+
+    void total()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QString, expected);
+        openSeverity();
+        clickAll(clicks);
+        QCOMPARE(vcssText(), expected);
+    }
+
+    void navigation()
+    {
+        openSeverity();
+        clickAll("OptionPain2 OptionUlcerSize3 CommandVCSS CommandDalshe");
+        QWidget *segments = app::loadedWindow(WindowId::Segments);
+        QVERIFY(segments && segments->isVisible());
+        // Going back and forth shows the same windows with their contents as they were.
+        clickAll("CmdBackForm1 CommandDalshe");
+        QCOMPARE(app::loadedWindow(WindowId::Segments), segments);
+        QVERIFY(button(WindowId::Severity, "OptionPain2")->isChecked());
+        QCOMPARE(vcssText(), "5");
+
+        // Closed by their close boxes, the severity and main windows come back fresh: the ulcer
+        // score kept for the fifth option went with the old window.
+        app::loadWindow(WindowId::Main).close();
+        app::loadWindow(WindowId::Severity).close();
+        testing::settle();
+        testing::click(button(WindowId::Segments, "CmdBack"));
+        QCOMPARE(vcssText(), "Тяжесть=");
+        // The fifth ulcer-size option shows only as a strip one pixel high at its frame's edge.
+        QCOMPARE(button(WindowId::Severity, "Option1")->visibleRegion().boundingRect().height(), 1);
+        clickAll("Option1 CommandVCSS CmdBackForm1");
+        QCOMPARE(vcssText(), "0");
+        QVERIFY(app::loadedWindow(WindowId::Main)->isVisible());
+        QCOMPARE(testing::endCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestSeverity)
+#include "tst_severity.moc"
