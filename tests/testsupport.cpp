@@ -62,4 +62,10 @@ void click(QWidget *control)
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
+void clickAll(QWidget &window, const QString &names)
+{
+    for (const QString &name : names.split(' ', Qt::SkipEmptyParts))
+        click(control<QWidget>(window, qPrintable(name)));
+}
+
 } // namespace testing

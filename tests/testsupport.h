@@ -27,6 +27,9 @@ void settle();
 void click(QAbstractButton *control);
 void click(QWidget *control);
 
+// Clicks the controls of a window named in turn, separated by blanks.
+void clickAll(QWidget &window, const QString &names);
+
 // A control of a window by its name; fails the test if there is none.
 template <class T> T *control(QWidget &window, const char *name)
 {
