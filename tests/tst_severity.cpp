@@ -18,8 +18,7 @@ QAbstractButton *button(WindowId id, const QString &name)
 // Clicks the severity window's controls named in turn, separated by blanks.
 void clickAll(const QString &names)
 {
-    for (const QString &name : names.split(' ', Qt::SkipEmptyParts))
-        testing::click(button(WindowId::Severity, name));
+    testing::clickAll(app::loadWindow(WindowId::Severity), names);
 }
 
 QString vcssText()
