@@ -86,7 +86,8 @@ private slots:
     void calculateEverythingTicked()
     {
         tickEverything();
-        QBENCHMARK {
+        QBENCHMARK
+        {
             press(mainWindow(), "Command1");
         }
         QVERIFY(mainWindow().formulaText().startsWith("C 1,2,3,4b, 5,6,S, Ec, p, s, As, d, p, "));
@@ -116,11 +117,11 @@ private slots:
     {
         Form4 &window = app::form<Form4>();
         app::show<Form4>();
-        for (const char *item : {"Pain", "Varic_veins", "Edema", "Skin_pig", "Inflam",
-                                 "Induration", "NoUlcer", "AcUlcerDuration", "UlcerSize",
-                                 "CompressTHer"})
+        for (const char *item : {"Pain", "Varic_veins", "Edema", "Skin_pig", "Inflam", "Induration",
+                                 "NoUlcer", "AcUlcerDuration", "UlcerSize", "CompressTHer"})
             press(window, qPrintable(QString("Option%1%2").arg(item).arg(3)));
-        QBENCHMARK {
+        QBENCHMARK
+        {
             press(window, "CommandVCSS");
         }
         QCOMPARE(window.vcssText(), "30");
@@ -133,7 +134,8 @@ private slots:
         for (QCheckBox *box : window.findChildren<QCheckBox *>())
             box->click();
         press(window, "OptionCVMult_R");
-        QBENCHMARK {
+        QBENCHMARK
+        {
             press(window, "CommandSegment");
         }
         QVERIFY(testing::control<QLineEdit>(window, "TextVSDS")->text().startsWith(" РЕФЛЮКС: "));
@@ -151,7 +153,8 @@ private slots:
             box->click();
         press(segment, "CommandSegment");
         press(segment, "OptionVDS_3");
-        QBENCHMARK {
+        QBENCHMARK
+        {
             press(segment, "CommandCEAP");
         }
         QVERIFY(testing::messages().isEmpty());

@@ -31,8 +31,7 @@
 
 using app::WindowId;
 
-namespace
-{
+namespace {
 
 // Every message the windows may show in normal use. The browser's failure is not among them:
 // the stand-in browser is always there.
@@ -143,8 +142,7 @@ void printHistoryOnSanitizerReport()
 
 } // namespace
 
-class TestRandomClicks : public QObject
-{
+class TestRandomClicks : public QObject {
     Q_OBJECT
     QTemporaryDir m_browserDir;
     QByteArray m_path;
