@@ -64,4 +64,14 @@ void applyLook(QWidget *window)
         applyTo(child);
 }
 
+void setUpWindow(QWidget *window, Frame frame)
+{
+    const Qt::WindowFlags common = Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                   Qt::WindowCloseButtonHint;
+    window->setWindowFlags(frame == Frame::ToolWindow
+                               ? Qt::Tool | common
+                               : Qt::Window | common | Qt::WindowMinimizeButtonHint);
+    applyLook(window);
+}
+
 } // namespace app

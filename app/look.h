@@ -14,4 +14,11 @@ namespace app {
 // System colours are taken from the application's palette, so they follow the user's scheme.
 void applyLook(QWidget *window);
 
+// The frame of a window: sizable with a title bar, a minimize button and a close box but no
+// maximize button, or a sizable tool window with a small title bar and only a close box.
+enum class Frame { Standard, ToolWindow };
+
+// Sets up a window built from its definition: its frame, then its look (applyLook).
+void setUpWindow(QWidget *window, Frame frame = Frame::Standard);
+
 } // namespace app

@@ -9,10 +9,7 @@
 Form2::Form2(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    // A sizable tool window: small title bar and a close box, no minimize or maximize.
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    app::applyLook(this);
+    app::setUpWindow(this, app::Frame::ToolWindow);
     // The address box shows the site that a click on it opens.
     ui.Text3->setText(QUrl(QLatin1String(links::phlebologySiteHome)).host());
 

@@ -7,9 +7,7 @@
 Form3::Form3(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    app::applyLook(this);
+    app::setUpWindow(this);
     // The window definition cannot keep a carriage return: the texts' line breaks are CR LF.
     for (QLabel *label : std::initializer_list<QLabel *>{ui.Label19, ui.Label1})
         label->setText(label->text().replace('\n', QLatin1String("\r\n")));

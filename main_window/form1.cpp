@@ -45,9 +45,7 @@ const Row &rowOf(const std::array<Row, N> &rows, const Control *control)
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     ui.setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    app::applyLook(this);
+    app::setUpWindow(this);
     // The definition gives the client area; the menu bar comes on top of it.
     resize(959, 576 + menuBar()->sizeHint().height());
 

@@ -22,9 +22,7 @@ template <class T> T weightOf(const QCheckBox *box, T weight)
 Form5::Form5(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    app::applyLook(this);
+    app::setUpWindow(this);
 
     app::onClick(ui.CheckSSV_R, this, &Form5::CheckSSV_R_Click);
     app::onClick(ui.CheckGSV_R, this, &Form5::CheckGSV_R_Click);

@@ -11,9 +11,7 @@
 Form4::Form4(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    app::applyLook(this);
+    app::setUpWindow(this);
     // The ulcer-size frame's unnamed fifth option keeps the platform's default colours; all but
     // its top pixel row lies below the frame's edge.
     ui.Option1->setPalette(QApplication::palette());
