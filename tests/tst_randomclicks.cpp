@@ -366,7 +366,7 @@ private slots:
         qputenv("PATH", m_path);
     }
 
-    // Closing the last window on screen ends the program as a user's session would end: that
+    // Closing the last window on screen ends the program, as it does for a user: that
     // ends the run, and a new run starts the program afresh. "Выйти" is the very last action.
     void randomActions()
     {
