@@ -202,28 +202,31 @@ void Form5::CommandVSDS_Clean_Click()
     ui.TextVSDS->setText("REFLUX  " + StrVSDS_R + "  OBSTRUCTION  " + StrVSDS_O);
 }
 
+// A disability option keeps its score while it is the selected one.
+void Form5::disabilityClick(const QRadioButton *option, const char *score)
+{
+    if (app::selected(option))
+        StrVDS = QLatin1String(score);
+}
+
 void Form5::OptionVDS_0_Click()
 {
-    if (app::selected(ui.OptionVDS_0))
-        StrVDS = "0";
+    disabilityClick(ui.OptionVDS_0, "0");
 }
 
 void Form5::OptionVDS_1_Click()
 {
-    if (app::selected(ui.OptionVDS_1))
-        StrVDS = "1";
+    disabilityClick(ui.OptionVDS_1, "1");
 }
 
 void Form5::OptionVDS_2_Click()
 {
-    if (app::selected(ui.OptionVDS_2))
-        StrVDS = "2";
+    disabilityClick(ui.OptionVDS_2, "2");
 }
 
 void Form5::OptionVDS_3_Click()
 {
-    if (app::selected(ui.OptionVDS_3))
-        StrVDS = "3";
+    disabilityClick(ui.OptionVDS_3, "3");
 }
 
 void Form5::CommandCEAP_Click()

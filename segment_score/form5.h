@@ -46,6 +46,7 @@ private slots:
     void CommandExitAll_Click();
 
 private:
+    void disabilityClick(const QRadioButton *option, const char *score);
     void unloadAll();
     qint16 obstructionTotal() const;
 
