@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include <QButtonGroup>
+
 namespace app {
 
 int value(const QCheckBox *box)
@@ -33,11 +35,18 @@ void select(QRadioButton *option)
 
 void deselect(QRadioButton *option)
 {
-    // An auto-exclusive button refuses to be unchecked while it is its group's only selection.
-    const bool exclusive = option->autoExclusive();
+    // An exclusive button group, or an auto-exclusive button's parent, refuses to uncheck the
+    // group's only selection: lift the exclusivity for the moment of the change.
+    QButtonGroup *group = option->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = option->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
     option->setAutoExclusive(false);
     option->setChecked(false);
-    option->setAutoExclusive(exclusive);
+    option->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
 }
 
 } // namespace app

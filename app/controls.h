@@ -10,7 +10,9 @@
 // runs its click handling at once, nested, before the setter returns; setting the value it
 // already holds runs nothing.
 //
-// Option buttons of one parent widget form a group. Selecting one, by the user or by code, runs
+// Option buttons of one parent widget form a group; buttons lying directly on a window that also
+// has option frames get an explicit exclusive button group, since the parent's auto-exclusive
+// grouping would take in the frames' buttons too. Selecting one, by the user or by code, runs
 // its click handling; a deselection runs nothing. Code may deselect a group's only selected
 // button, leaving the group with no selection.
 namespace app {

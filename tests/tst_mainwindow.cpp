@@ -5,6 +5,7 @@
 #include "main_window/form1.h"
 #include "tests/testsupport.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -54,6 +55,8 @@ private slots:
     void clickSequences();
     void controlStates_data();
     void controlStates();
+    void optionGroups_data();
+    void optionGroups();
     void flowTypeExample();
     void reloadStartsFresh();
 
@@ -65,11 +68,18 @@ private:
         return text.replace("{date}", testing::control<QLineEdit>(window(), "Text2")->text());
     }
 
-    // Clicks the named controls as a user does; "set:Name" ticks a box by code instead.
+    // Clicks the named controls as a user does; "set:Name" ticks a box by code instead, and
+    // "key:Up" (Down, Left, Right) presses an arrow key on the control that has the focus.
     static void run(const QString &clicks)
     {
+        static const QHash<QString, Qt::Key> keys = {{"Up", Qt::Key_Up},
+                                                     {"Down", Qt::Key_Down},
+                                                     {"Left", Qt::Key_Left},
+                                                     {"Right", Qt::Key_Right}};
         for (const QString &name : steps(clicks)) {
-            if (name.startsWith("set:"))
+            if (name.startsWith("key:"))
+                QTest::keyClick(QApplication::focusWidget(), keys.value(name.mid(4)));
+            else if (name.startsWith("set:"))
                 app::setValue(
                     testing::control<QCheckBox>(window(), name.mid(4).toLatin1().constData()), 1);
             else
@@ -122,6 +132,8 @@ void TestMainWindow::clickSequences_data()
     sequence("C0 unticked does not count", "Check1 Check1 Check3 Command1", "C 2,EA{date}");
     sequence("click on a class locked by C0", "Check1 Check3 Command1", "C 0,EA{date}");
     sequence("C0 conflict with C4 b, then press", "Option15 Check1 Command1", "C EA{date}", {C0});
+    sequence("C4 b chosen again after S", "Option15 Option1 Option14 Option15 Check9 Command1",
+             "C 4b, S, EAs, {date}");
     sequence("last option of a group wins",
              "Option2 Option1 Option12 Option11 Option14 Option15 Command1",
              "C 4b, S, EA LI {date}");
@@ -202,6 +214,55 @@ void TestMainWindow::controlStates()
         names->sort();
     QCOMPARE(disabledNow, disabled);
     QCOMPARE(checkedNow, checked);
+}
+
+// Each frame's options and the window's own C4 pair are separate groups, by mouse and by the
+// arrow keys, which move only within the group that has the focus.
+void TestMainWindow::optionGroups_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QString>("focus");
+
+    const auto row = [](const char *name, const char *clicks, QStringList selected,
+                        const char *focus = "") {
+        QTest::newRow(name) << QString(clicks) << selected << QString(focus);
+    };
+    row("C4 a after S and b", "Option15 Option1 Option14", {"Option1", "Option14"});
+    row("C4 b after S and a", "Option15 Option1 Option14 Option15", {"Option1", "Option15"});
+    row("C4 after A", "Option2 Option14 Option15", {"Option2", "Option15"});
+    row("C4 after level and flow type", "Check9 Option7 Option13 Option15 Option14",
+        {"Option7", "Option13", "Option14"});
+    row("every frame after C4", "Option14 Option1 Option12 Check9 Option8",
+        {"Option1", "Option12", "Option14", "Option8"});
+    row("Up from C4 b with S", "Option1 Option15 key:Up", {"Option1", "Option14"}, "Option14");
+    row("Down stays in the C4 pair", "Option1 Option15 key:Up key:Down key:Down key:Down",
+        {"Option1", "Option15"}, "Option15");
+    row("Up stays in the C4 pair", "Option2 Option12 Option15 key:Up key:Up key:Left",
+        {"Option2", "Option12", "Option14"}, "Option14");
+    row("arrows in a frame leave C4", "Option14 Option1 Option11 key:Right",
+        {"Option1", "Option13", "Option14"}, "Option13");
+    row("reset after C4 and S", "Option15 Option1 Command2", {});
+    row("C0 conflict after C4 and S", "Option1 Option14 Check1", {});
+}
+
+void TestMainWindow::optionGroups()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QStringList, selected);
+    QFETCH(QString, focus);
+
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    run(clicks);
+    QStringList selectedNow;
+    for (QRadioButton *option : window().findChildren<QRadioButton *>())
+        if (app::selected(option))
+            selectedNow << option->objectName();
+    selectedNow.sort();
+    selected.sort();
+    QCOMPARE(selectedNow, selected);
+    if (!focus.isEmpty())
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
 }
 
 // Stored flow type texts and stale segment codes within one load.

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <map>
 #include <span>
 
 #include <dlfcn.h>
@@ -35,6 +37,7 @@ namespace {
 
 // Every message the windows may show in normal use. The browser's failure is not among them:
 // the stand-in browser is always there.
+// C0, An and Pn refuse a choice and reset the main window; En only unticks Ec, Ep and Es.
 const QStringList knownMessages = {
     "Ошибка! Нельзя одновременно вводить C0 (признаков венозного заболевания) и указывать "
     "клинический класс!",
@@ -94,7 +97,37 @@ int intFromEnvironment(const char *name, int fallback)
 struct Action {
     QString text; // how the failure report names it: "Form1 click Check5"
     std::function<void()> run;
+    // The option group (the container of the option) that a click or an arrow key acts on.
+    QPointer<QWidget> group = nullptr;
+    // "Очистить" of the main window: every box unticked and every option deselected after it.
+    bool resetsMainWindow = false;
 };
+
+// The selected options of every option group of the windows on screen, by group. A group is the
+// option buttons that share one container: a frame, or the window itself.
+using Selections = std::map<QWidget *, QStringList>;
+
+Selections selections()
+{
+    Selections groups;
+    for (WindowId id : windowOrder)
+        if (QWidget *window = shownWindow(id))
+            for (QRadioButton *option : window->findChildren<QRadioButton *>()) {
+                QStringList &selected = groups[option->parentWidget()];
+                if (app::selected(option))
+                    selected << option->objectName();
+            }
+    return groups;
+}
+
+// The messages after which the main window resets itself.
+bool endsInReset(const QStringList &shown)
+{
+    return std::any_of(shown.begin(), shown.end(), [](const QString &text) {
+        const int kind = knownMessages.indexOf(text);
+        return kind == 0 || kind == 2 || kind == 3;
+    });
+}
 
 // The last actions, for the failure report and for a sanitizer's report of a crash.
 std::deque<QString> history;
@@ -166,8 +199,10 @@ class TestRandomClicks : public QObject {
             if (!kind || !button->isVisible() || !button->isEnabled() ||
                 button->objectName() == "CommandExitAll")
                 continue;
-            actions.push_back(
-                {prefix + button->objectName(), [button] { testing::click(button); }});
+            const bool option = qobject_cast<QRadioButton *>(button);
+            actions.push_back({prefix + button->objectName(), [button] { testing::click(button); },
+                               option ? button->parentWidget() : nullptr,
+                               id == WindowId::Main && button->objectName() == "Command2"});
         }
         const auto addClickable = [&](QWidget *widget) {
             if (!widget->isVisible() || !widget->isEnabled())
@@ -185,8 +220,8 @@ class TestRandomClicks : public QObject {
             addClickable(box);
     }
 
-    // One random action: mostly a click on any control of the windows on screen, sometimes a
-    // menu command of the main window or a window's close box.
+    // One random action: mostly a click on any control of the windows on screen, sometimes an
+    // arrow key on an option, a menu command of the main window or a window's close box.
     Action nextAction()
     {
         std::vector<WindowId> shown;
@@ -199,7 +234,31 @@ class TestRandomClicks : public QObject {
             QWidget *window = shownWindow(id);
             return {QString(windowName(id)) + " close box", [window] { window->close(); }};
         }
-        if (roll < 6 && shownWindow(WindowId::Main)) {
+        if (roll < 10) {
+            std::vector<QRadioButton *> options;
+            for (WindowId id : shown)
+                for (QRadioButton *option : shownWindow(id)->findChildren<QRadioButton *>())
+                    if (option->isVisible() && option->isEnabled())
+                        options.push_back(option);
+            if (!options.empty()) {
+                static const std::pair<Qt::Key, const char *> keys[] = {{Qt::Key_Up, "Up"},
+                                                                        {Qt::Key_Down, "Down"},
+                                                                        {Qt::Key_Left, "Left"},
+                                                                        {Qt::Key_Right, "Right"}};
+                QRadioButton *option = options[pick(int(options.size()))];
+                const auto [key, name] = keys[pick(4)];
+                return {QString("%1 key %2 on %3")
+                            .arg(option->window()->objectName(), name, option->objectName()),
+                        [option, key] {
+                            option->window()->activateWindow();
+                            QVERIFY(QTest::qWaitForWindowActive(option->window()));
+                            option->setFocus();
+                            QTest::keyClick(option, key);
+                        },
+                        option->parentWidget()};
+            }
+        }
+        if (roll < 14 && shownWindow(WindowId::Main)) {
             static const char *const commands[] = {"SuperCeap", "Help", "about"};
             const char *name = commands[pick(3)];
             QAction *command = shownWindow(WindowId::Main)->findChild<QAction *>(name);
@@ -318,6 +377,38 @@ class TestRandomClicks : public QObject {
         return {};
     }
 
+    // At most one selected option in every group, and an action on one group leaves the others
+    // as they were, unless it was refused and reset the main window.
+    static QString groupRule(const Action &action, const Selections &before)
+    {
+        const Selections after = selections();
+        for (const auto &[group, selected] : after)
+            if (selected.size() > 1)
+                return "one group has " + selected.join(" and ") + " selected";
+        if (!action.group || endsInReset(testing::messages()))
+            return {};
+        for (const auto &[group, selected] : before) {
+            const auto now = after.find(group);
+            if (group != action.group && now != after.end() && now->second != selected)
+                return QString("%1 changed the selection %2 to %3")
+                    .arg(action.text, selected.join(' '), now->second.join(' '));
+        }
+        return {};
+    }
+
+    // "Очистить" leaves no box ticked and no option selected anywhere in the main window.
+    static QString resetRule(const Action &action)
+    {
+        QWidget *main = shownWindow(WindowId::Main);
+        if (!main || !(action.resetsMainWindow || endsInReset(testing::messages())))
+            return {};
+        for (QAbstractButton *button : main->findChildren<QAbstractButton *>())
+            if ((qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button)) &&
+                button->isChecked())
+                return button->objectName() + " still chosen after the reset";
+        return {};
+    }
+
     // Runs one action, lets its queued work finish and checks the rules.
     void step(const Action &action, int index)
     {
@@ -325,9 +416,14 @@ class TestRandomClicks : public QObject {
         history.push_back(QString("%1: %2").arg(index).arg(action.text));
         if (history.size() > 20)
             history.pop_front();
+        const Selections before = selections();
         action.run();
         testing::settle();
-        const QString broken = brokenRule();
+        QString broken = brokenRule();
+        if (broken.isEmpty())
+            broken = groupRule(action, before);
+        if (broken.isEmpty())
+            broken = resetRule(action);
         if (!broken.isEmpty()) {
             printHistory();
             QFAIL(qPrintable(
