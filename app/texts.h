@@ -9,7 +9,8 @@ namespace app {
 QString todayText();
 // A whole number as plain digits.
 QString intText(qint16 number);
-// A fraction with the user's decimal separator, shortest form, no trailing zeros ("0,5", "10").
+// A fraction with the user's decimal separator and the digits 0 to 9, in the shortest form that
+// reads back as the same value, no trailing zeros ("0,5", "10", "0,1").
 QString floatText(float number);
 
 } // namespace app

@@ -243,6 +243,10 @@ void TestRuntime::numbersAsText_data()
     QTest::newRow("zero, Russian") << "ru_RU" << 0.0f << "0";
     QTest::newRow("half, English") << "en_US" << 0.5f << "0.5";
     QTest::newRow("whole, English") << "en_US" << 3.0f << "3";
+    QTest::newRow("not a half, Russian") << "ru_RU" << 0.1f << "0,1";
+    QTest::newRow("not a half, English") << "en_US" << 12.3f << "12.3";
+    // Latin digits under a locale with digits of its own, beside its own decimal separator.
+    QTest::newRow("two and a half, Persian") << "fa_IR" << 2.5f << QString("2\u066B5");
 }
 
 void TestRuntime::numbersAsText()
