@@ -16,6 +16,9 @@ Form4::Form4(QWidget *parent) : QWidget(parent)
     // its top pixel row lies below the frame's edge.
     ui.Option1->setPalette(QApplication::palette());
     ui.Option1->setAutoFillBackground(true);
+    // The window opens with the focus on its first Tab stop. Qt would give it to the first
+    // control after the window in the focus chain, which is "Подсчитать баллы".
+    ui.OptionPain0->setFocus();
 
     app::onClick(ui.CmdBackForm1, this, &Form4::CmdBackForm1_Click);
     app::onClick(ui.CommandDalshe, this, &Form4::CommandDalshe_Click);
@@ -47,6 +50,17 @@ std::array<Form4::Item, 10> Form4::items()
           ui.OptionCompressTHer3},
          &ScoreCompressTHer},
     }};
+}
+
+bool Form4::focusNextPrevChild(bool next)
+{
+    // Tab stops only at the selected option of each item; the arrow keys move within the item.
+    // Qt moves an item's stop only when one of its options takes the focus, so an item not yet
+    // visited would stop at the first option reached, selected or not (the hidden fifth
+    // ulcer-size option too).
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    return QWidget::focusNextPrevChild(next);
 }
 
 void Form4::CmdBackForm1_Click()

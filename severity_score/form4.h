@@ -18,6 +18,9 @@ public:
     // The score box, read by the extended diagnosis.
     QString vcssText() const { return ui.TextVCSS->text(); }
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private slots:
     void CmdBackForm1_Click();
     void CommandDalshe_Click();

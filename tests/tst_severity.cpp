@@ -2,8 +2,11 @@
 #include "tests/testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+
+#include <algorithm>
 
 using app::WindowId;
 
@@ -101,6 +104,54 @@ private slots:
         QCOMPARE(vcssText(), "0");
         QVERIFY(app::loadedWindow(WindowId::Main)->isVisible());
         QCOMPARE(testing::endCount(), 0);
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("stops");
+        const QString buttons = "CommandVCSS TextVCSS CommandCleanTextVCSS CommandDalshe "
+                                "CmdBackForm1";
+        QTest::newRow("design state")
+            << ""
+            << "OptionPain0 OptionEdema0 OptionVaric_veins0 OptionSkin_pig0 OptionInflam0 "
+               "OptionInduration0 OptionNoUlcer0 OptionAcUlcerDuration0 OptionUlcerSize0 "
+               "OptionCompressTHer0 " +
+                   buttons;
+        // The stops start at the control that has the focus after the clicks.
+        QTest::newRow("other options selected")
+            << "OptionUlcerSize2 OptionEdema2"
+            << "OptionEdema2 OptionVaric_veins0 OptionSkin_pig0 OptionInflam0 OptionInduration0 "
+               "OptionNoUlcer0 OptionAcUlcerDuration0 OptionUlcerSize2 OptionCompressTHer0 " +
+                   buttons + " OptionPain0";
+    }
+
+    // Tab stops only at each item's selected option, then at the buttons and the score box, and
+    // round again; Shift+Tab takes the same way back.
+    void tabOrder()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QString, stops);
+        openSeverity();
+        QWidget &window = app::loadWindow(WindowId::Severity);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), "OptionPain0");
+        clickAll(clicks);
+
+        QStringList round = stops.split(' ');
+        round << round.first();
+        // Presses Tab, or Shift+Tab, once for each stop and lists where the focus went.
+        auto visit = [&round](Qt::KeyboardModifiers modifiers) {
+            QStringList visited{QApplication::focusWidget()->objectName()};
+            while (visited.size() < round.size()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            return visited;
+        };
+        QCOMPARE(visit(Qt::NoModifier), round);
+        std::reverse(round.begin(), round.end());
+        QCOMPARE(visit(Qt::ShiftModifier), round);
     }
 };
 
