@@ -124,6 +124,12 @@ private slots:
             << "OptionEdema2 OptionVaric_veins0 OptionSkin_pig0 OptionInflam0 OptionInduration0 "
                "OptionNoUlcer0 OptionAcUlcerDuration0 OptionUlcerSize2 OptionCompressTHer0 " +
                    buttons + " OptionPain0";
+        // The highest pain and edema options come after the varicose veins in the window's order.
+        QTest::newRow("pain 3 selected")
+            << "OptionPain3"
+            << "OptionPain3 OptionSkin_pig0 OptionInflam0 OptionInduration0 OptionNoUlcer0 "
+               "OptionAcUlcerDuration0 OptionUlcerSize0 OptionCompressTHer0 " +
+                   buttons + " OptionEdema0 OptionVaric_veins0";
     }
 
     // Tab stops only at each item's selected option, then at the buttons and the score box, and
