@@ -145,6 +145,23 @@ private slots:
         QVERIFY(app::loadedWindow(WindowId(window)) && testing::messages().isEmpty());
     }
 
+    // The second press of a double-click is no new click: one browser starts.
+    void doubleClickOpensOnePage_data() { linkOpensPage_data(); }
+    void doubleClickOpensOnePage()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, name);
+        QFETCH(QStringList, found);
+        QFETCH(QString, started);
+        useBrowsers(found);
+        testing::doubleClick(control(WindowId(window), name));
+        QTRY_VERIFY(!this->started().isEmpty());
+        QTest::qWait(300); // time enough for a second browser to log its start
+        QCOMPARE(this->started(), QStringList{started});
+        testing::settle();
+        QVERIFY(app::loadedWindow(WindowId(window)) && testing::messages().isEmpty());
+    }
+
     void noBrowserSaysSoAndGoesOn()
     {
         for (auto [window, name] : {std::pair{WindowId::About, "Image3"},
