@@ -108,6 +108,14 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
     QLabel::mousePressEvent(event);
 }
 
+// Qt hands a double-click on to mousePressEvent, which would arm a second click on the first
+// one's heels; the label's own handling still sees it as a press.
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    QLabel::mousePressEvent(event);
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = releaseEndsClick(m_pressed, event, this);

@@ -52,7 +52,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A label or a picture with click handling: a press and release of the left button on it.
+// A label or a picture with click handling: a press and release of the left button on it. The
+// second press of a double-click starts no new click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -63,6 +64,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

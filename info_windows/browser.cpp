@@ -2,6 +2,7 @@
 
 #include "app/message.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -29,6 +30,36 @@ constexpr Candidate candidates[] = {
     {"brave-browser", Family::Chromium}, {"microsoft-edge", Family::Chromium},
     {"firefox", Family::Firefox},        {"xdg-open", Family::Opener},
 };
+
+const char noBrowser[] = "Ошибка! Не удалось запустить веб-браузер.";
+
+// The opener hands the address to the desktop's default browser and exits; only its exit status
+// tells whether a page opened (it fails when no default browser is set). So it runs as a child
+// that is watched but not waited for, and a failure it reports later is said then. The process
+// belongs to the application, not to the window clicked, which may be closed in the meantime,
+// and deletes itself once the opener has ended.
+bool startWatched(const QString &program, const QStringList &arguments)
+{
+    auto *opener = new QProcess(qApp);
+    // As with a detached start, the opener reads and writes the program's own terminal.
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setInputChannelMode(QProcess::ForwardedInputChannel);
+    opener->start(program, arguments);
+    // Returns as soon as the opener runs or has failed to start, as a detached start does.
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    // Received by the application: its teardown drops the connection before it ends an opener
+    // still running, so nothing is said then.
+    QObject::connect(opener, &QProcess::finished, qApp,
+                     [opener](int exitCode, QProcess::ExitStatus status) {
+                         opener->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             app::message(noBrowser);
+                     });
+    return true;
+}
 
 } // namespace
 
@@ -62,8 +93,10 @@ bool Browser::setVisible(qint16 visible)
             arguments << m_url;
             break;
         }
-        // A browser that cannot be started (a broken install) gives way to the next one.
-        if (QProcess::startDetached(program, arguments))
+        // A browser that cannot be started (a broken install) gives way to the next one. A
+        // browser proper may run for hours and is left to itself; the opener is watched.
+        if (candidate.family == Family::Opener ? startWatched(program, arguments)
+                                               : QProcess::startDetached(program, arguments))
             return true;
     }
 #ifndef Q_OS_LINUX
@@ -86,5 +119,5 @@ void openLink(const QString &url)
     browser.Width = 400;
     browser.Height = 400;
     if (!browser.setVisible(1))
-        app::message("Ошибка! Не удалось запустить веб-браузер.");
+        app::message(noBrowser);
 }

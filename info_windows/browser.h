@@ -5,7 +5,8 @@
 
 // An outside web browser driven the way the links drive it: the page is asked for first, the
 // window is set up property by property, and making it visible starts a new browser window.
-// The program neither waits for the browser nor reads anything back.
+// The program neither waits for the browser nor reads anything back from it; of the desktop's
+// opener, which only hands the page on, it watches the exit status.
 class Browser
 {
 public:
@@ -24,7 +25,8 @@ public:
     qint16 Height = 0;
 
     // Visible 1 starts a new browser window with the page, detached, and returns at once.
-    // False when no browser could be started.
+    // False when no browser could be started. When only the desktop's opener is found, its
+    // exit status is watched, and a failure it reports later is said then.
     bool setVisible(qint16 visible);
 
 private:

@@ -62,6 +62,13 @@ void click(QWidget *control)
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
+void doubleClick(QWidget *control)
+{
+    QWidget *window = control->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       control->mapTo(window, control->rect().center()));
+}
+
 void clickAll(QWidget &window, const QString &names)
 {
     for (const QString &name : names.split(' ', Qt::SkipEmptyParts))

@@ -26,6 +26,9 @@ void settle();
 // A left click in the middle of a control, as a user makes it.
 void click(QAbstractButton *control);
 void click(QWidget *control);
+// A left double-click in the middle of a control, through the window system as a user makes it:
+// press, release, press, release, of which the control sees the second press as a double-click.
+void doubleClick(QWidget *control);
 
 // Clicks the controls of a window named in turn, separated by blanks.
 void clickAll(QWidget &window, const QString &names);

@@ -20,8 +20,9 @@ class TestInfo : public QObject
     QString m_sleep;
 
     // Each start of a stand-in appends its name and arguments to a log, then it keeps running
-    // until the test releases it (or 10 s pass), so a click that waited for it would hang.
-    void useBrowsers(const QStringList &names)
+    // until the test releases it (or 10 s pass), so a click that waited for it would hang; then
+    // it exits with the given status.
+    void useBrowsers(const QStringList &names, int exitCode = 0)
     {
         static int count = 0;
         m_dir = m_root.filePath(QString::number(++count));
@@ -29,15 +30,16 @@ class TestInfo : public QObject
         const QString script =
             "#!/bin/sh\n{ printf '%s|' \"${0##*/}\" \"$@\"; echo; } >> '%1/log'\n"
             "n=0; while [ -d '%1' ] && [ ! -e '%1/release' ] && [ $n -lt 200 ]; "
-            "do %2 0.05; n=$((n+1)); done\n";
+            "do %2 0.05; n=$((n+1)); done\nexit %3\n";
         for (const QString &name : names) {
             QFile file(m_dir + '/' + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(script.arg(m_dir, m_sleep).toUtf8());
+            file.write(script.arg(m_dir, m_sleep, QString::number(exitCode)).toUtf8());
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         qputenv("PATH", m_dir.toUtf8());
     }
+    void releaseBrowsers() { QFile(m_dir + "/release").open(QIODevice::WriteOnly); }
     QStringList started()
     {
         QFile log(m_dir + "/log");
@@ -64,7 +66,7 @@ private slots:
         useBrowsers({});
         app::show<Form1>();
     }
-    void cleanup() { QFile(m_dir + "/release").open(QIODevice::WriteOnly); }
+    void cleanup() { releaseBrowsers(); }
     void cleanupTestCase() { qputenv("PATH", m_path); }
 
     void instructionsKeepTheirLineBreaks()
@@ -143,6 +145,56 @@ private slots:
         QTRY_COMPARE(this->started(), QStringList({started, started}));
         testing::settle();
         QVERIFY(app::loadedWindow(WindowId(window)) && testing::messages().isEmpty());
+    }
+
+    // The second press of a double-click is no new click: one browser starts.
+    void doubleClickOpensOnePage_data() { linkOpensPage_data(); }
+    void doubleClickOpensOnePage()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, name);
+        QFETCH(QStringList, found);
+        QFETCH(QString, started);
+        useBrowsers(found);
+        testing::doubleClick(control(WindowId(window), name));
+        QTRY_VERIFY(!this->started().isEmpty());
+        QTest::qWait(300); // time enough for a second browser to log its start
+        QCOMPARE(this->started(), QStringList{started});
+        testing::settle();
+        QVERIFY(app::loadedWindow(WindowId(window)) && testing::messages().isEmpty());
+    }
+
+    // The desktop's opener tells only by its exit status whether a page opened; it may report
+    // after the window of the link is closed.
+    void openerFailureSaysSo_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("fails") << 1 << false;
+        QTest::newRow("fails after the window closed") << 1 << true;
+        QTest::newRow("succeeds") << 0 << false;
+    }
+    void openerFailureSaysSo()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, closeFirst);
+        useBrowsers({"xdg-open"}, exitCode);
+        testing::click(control(WindowId::About, "Image3"));
+        QTRY_COMPARE(started(), QStringList{"xdg-open|" + QString(links::medicalCentreHome) + '|'});
+        if (closeFirst)
+            app::unload<Form2>();
+        testing::settle();
+        QVERIFY(testing::messages().isEmpty()); // the opener is still running
+        releaseBrowsers();
+        const QStringList said =
+            exitCode ? QStringList{"Ошибка! Не удалось запустить веб-браузер."} : QStringList();
+        QTRY_COMPARE(testing::messages(), said);
+        QTest::qWait(300); // time enough for a late report
+        testing::settle();
+        QCOMPARE(testing::messages(), said);
+        QCOMPARE(app::isLoaded<Form2>(), !closeFirst);
+        QVERIFY(app::isLoaded<Form1>());
+        QCOMPARE(testing::endCount(), 0);
     }
 
     void noBrowserSaysSoAndGoesOn()
