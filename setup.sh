@@ -16,8 +16,13 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
+    # Releases older than the build needs may lack the Qt 6 packages altogether.
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+        "${missing[@]}" >/dev/null || {
+        echo "Could not install ${missing[*]}: Flebika needs Debian 12 or later or Ubuntu 23.04" \
+            "or later, with CMake 3.25 and Qt 6.3 or later." >&2
+        exit 1
+    }
 fi
 
 # The build needs CMake 3.25 and Qt 6.3 or later; older releases (Ubuntu 22.04 ships CMake 3.22
